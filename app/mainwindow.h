@@ -1,0 +1,45 @@
+#pragma once
+#include <QHash>
+#include <QMainWindow>
+#include <memory>
+
+class QLabel;
+class QTabWidget;
+
+namespace zt {
+
+struct Clipboard;
+class Output;
+class OutputBox;
+
+// The main window: the output frame, the menus and the seven tab pages.
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+ public:
+  // clipboard: where publish puts its texts; the system clipboard when null.
+  explicit MainWindow(Clipboard* clipboard = nullptr, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  Output& output() { return *out_; }
+  QWidget* control(const QString& name) const { return controls_.value(name); }
+
+  static const QString kChatAddress;
+
+ private:
+  void buildFrame();
+  void buildMenus();
+
+  std::unique_ptr<Clipboard> ownClipboard_;
+  Clipboard* clipboard_;
+  OutputBox* box_ = nullptr;
+  QLabel* status_ = nullptr;
+  QTabWidget* tabs_ = nullptr;
+  std::unique_ptr<Output> out_;
+  QHash<QString, QWidget*> controls_;
+};
+
+// Application-wide settings shared by the program, the tests and the
+// pictures tool: the 12 px CJK font the window was laid out for.
+void setupApplication();
+
+}  // namespace zt
