@@ -16,6 +16,8 @@
 #include "app/output.h"
 #include "app/outputbox.h"
 #include "app/pages.h"
+#include "appearance/skin.h"
+#include "appearance/windows.h"
 
 namespace zt {
 
@@ -30,6 +32,7 @@ void setupApplication() {
   font.setPixelSize(12);
   QApplication::setFont(font);
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/icon.png")));
+  applySkin(kStartTheme);
 }
 
 MainWindow::MainWindow(Clipboard* clipboard, QWidget* parent)
@@ -61,7 +64,7 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::buildFrame() {
   auto* central = new QWidget(this);
-  central->setObjectName(QStringLiteral("客户区"));
+  central->setObjectName(QStringLiteral("clientArea"));
   central->setAutoFillBackground(true);
   QPalette pal = central->palette();
   pal.setBrush(QPalette::Window, QBrush(QPixmap(QStringLiteral(":/assets/background.jpg"))));
@@ -143,6 +146,9 @@ void MainWindow::buildMenus() {
   QAction* chat = help->addAction(QStringLiteral("联系作者"));
   chat->setObjectName(QStringLiteral("联系作者"));
   connect(chat, &QAction::triggered, this, [] { QDesktopServices::openUrl(QUrl(kChatAddress)); });
+  QAction* about = help->addAction(QStringLiteral("版权所有"));
+  about->setObjectName(QStringLiteral("版权所有"));
+  connect(about, &QAction::triggered, this, [this] { showModal(new AboutWindow(this)); });
 }
 
 }  // namespace zt

@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "app/mainwindow.h"
+#include "appearance/windows.h"
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -26,6 +27,17 @@ int main(int argc, char** argv) {
     const QString file = QString("%1/page%2.png").arg(folder).arg(i);
     if (window.grab().save(file)) std::printf("%s\n", qPrintable(file));
     else ++failures;
+  }
+  // The two small windows, shown without their modal loop.
+  const std::pair<QDialog*, const char*> small[] = {
+      {new zt::PathExampleWindow(&window), "path-example"}, {new zt::AboutWindow(&window), "about"}};
+  for (auto [dialog, name] : small) {
+    dialog->show();
+    QApplication::processEvents();
+    const QString file = QString("%1/%2.png").arg(folder, name);
+    if (dialog->grab().save(file)) std::printf("%s\n", qPrintable(file));
+    else ++failures;
+    delete dialog;
   }
   return failures ? 1 : 0;
 }
