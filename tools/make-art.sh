@@ -15,10 +15,13 @@ if [ ! -f $a/background.jpg ]; then
     -quality 90 $a/background.jpg
 fi
 
-# Program icon, 48 x 48, 32-bit.
-convert -size 48x48 xc:none -fill '#2f6db5' -draw 'roundrectangle 1,1 46,46 9,9' \
-  -fill '#ffffff' -font $font -pointsize 30 -gravity center -annotate +0+1 'Z' \
-  -fill '#ffd24a' -pointsize 13 -gravity southeast -annotate +4+2 '{ }' PNG32:$a/icon.png
+# Program icon, drawn from packaging/zorvan-tags.svg: 48 x 48 for the
+# window, 48, 128 and 256 for the desktop's icon theme.
+for s in 48 128 256; do
+  convert -background none -density $((s*72/48)) packaging/zorvan-tags.svg -resize ${s}x${s} \
+    PNG32:packaging/icons/zorvan-tags-$s.png
+done
+cp packaging/icons/zorvan-tags-48.png $a/icon.png
 
 # Skin glyphs: the drop-down arrow and the check mark.
 convert -size 9x5 xc:none -fill '#3a4a5c' -draw 'polygon 0,0 8,0 4,4' PNG32:$a/skin/arrow-down.png
