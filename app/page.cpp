@@ -161,6 +161,7 @@ QWidget* makeWidget(QWidget* parent, const Row& row, QHash<QString, QWidget*>& c
         auto* e = new QLineEdit(parent);
         e->setMaxLength(std::numeric_limits<int>::max());
         e->setText(row.caption);
+        e->setCursorPosition(0);  // show a long initial text from its start
         e->setReadOnly(row.flags & kReadOnly);
         if (row.flags & kInteger) makeIntegerInput(e);
         if (row.flags & kLower) makeLowerCaseInput(e);
