@@ -8,7 +8,8 @@
 # Writes OUT_DIR/service-open.png (the online-service panel at the window's
 # right edge), OUT_DIR/service-closed.png (the same after a click on its
 # close cross: only the tab is left) and OUT_DIR/banner.png (the full-width
-# banner after its first change of slide: the second slide, its bullet lit). Defaults: build, build/kit-pictures.
+# banner after its first change of slide: the second slide, its bullet lit).
+# Defaults: build, build/kit-pictures.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 repo=$(pwd)
