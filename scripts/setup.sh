@@ -4,7 +4,10 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
-packages=(cmake ninja-build g++ qt6-base-dev fonts-wqy-microhei ${EXTRA_PACKAGES:-})
+# npm fetches jQuery for the resource kits at build time; a Node.js install
+# that brings its own npm is left alone.
+packages=(cmake ninja-build g++ qt6-base-dev fonts-wqy-microhei
+          $(command -v npm >/dev/null || echo npm) ${EXTRA_PACKAGES:-})
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
