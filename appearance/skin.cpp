@@ -73,8 +73,9 @@ QLineEdit, QPlainTextEdit, QComboBox { background: white; border: 1px solid @bor
 QLineEdit:focus, QPlainTextEdit:focus, QComboBox:focus { border-color: @accent; }
 QLineEdit:read-only, QPlainTextEdit[readOnly="true"] { background: @faceLight; }
 QLineEdit { padding: 0 2px; }
-QComboBox { padding: 0 14px 0 3px; }
-QComboBox::drop-down { width: 13px; border-left: 1px solid @border; background: @button; }
+QComboBox { padding: 0 0 0 2px; }
+QComboBox::drop-down { width: 12px; border-left: 1px solid @border; background: @button;
+  subcontrol-origin: border; subcontrol-position: top right; }
 QComboBox::down-arrow { image: url(:/assets/skin/arrow-down.png); }
 QComboBox QAbstractItemView { background: white; border: 1px solid @border;
   selection-background-color: @accent; selection-color: white; }
