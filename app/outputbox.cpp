@@ -4,6 +4,7 @@
 #include <QTextBlockUserData>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <vector>
 
 namespace zt {
 namespace {
@@ -15,11 +16,10 @@ struct BreakBefore final : QTextBlockUserData {
   QString text;
 };
 
-}  // namespace
-
-SplitText splitLines(const QString& text) {
-  SplitText out;
-  qsizetype start = 0;
+// Calls onBreak(position, length) for each line break of text, in order;
+// CR CR LF counts as one break.
+template <class F>
+void scanBreaks(const QString& text, F&& onBreak) {
   const qsizetype n = text.size();
   for (qsizetype i = 0; i < n; ++i) {
     const QChar c = text.at(i);
@@ -29,11 +29,21 @@ SplitText splitLines(const QString& text) {
       if (i + 1 < n && text.at(i + 1) == u'\n') len = 2;
       else if (i + 2 < n && text.at(i + 1) == u'\r' && text.at(i + 2) == u'\n') len = 3;
     }
-    out.lines << text.mid(start, i - start);
-    out.breaks << text.mid(i, len);
+    onBreak(i, len);
     i += len - 1;
-    start = i + 1;
   }
+}
+
+}  // namespace
+
+SplitText splitLines(const QString& text) {
+  SplitText out;
+  qsizetype start = 0;
+  scanBreaks(text, [&](qsizetype at, qsizetype len) {
+    out.lines << text.mid(start, at - start);
+    out.breaks << text.mid(at, len);
+    start = at + len;
+  });
   out.lines << text.mid(start);
   return out;
 }
@@ -46,21 +56,33 @@ OutputBox::OutputBox(QWidget* parent) : QPlainTextEdit(parent) {
 }
 
 void OutputBox::setExactText(const QString& text) {
-  const SplitText parts = splitLines(text);
+  // One pass: every break becomes the document's paragraph break, and the
+  // breaks other than CR LF (the default) are remembered by line number.
+  QString plain;
+  plain.reserve(text.size());
+  std::vector<std::pair<int, QString>> odd;
+  int line = 0;
+  qsizetype start = 0;
+  scanBreaks(text, [&](qsizetype at, qsizetype len) {
+    plain += QStringView(text).sliced(start, at - start);
+    plain += u'\n';
+    ++line;
+    if (len != 2) odd.emplace_back(line, text.mid(at, len));  // not CR LF
+    start = at + len;
+  });
+  plain += QStringView(text).sliced(start);
   // Paragraph and line separators inside a line would become breaks of
   // their own in the document; they never occur in what the program writes.
-  setPlainText(parts.lines.join(u'\n'));
-  QTextBlock block = document()->firstBlock();
-  for (const QString& brk : parts.breaks) {
-    block = block.next();
-    if (!block.isValid()) break;
-    block.setUserData(new BreakBefore(brk));
+  setPlainText(plain);
+  for (auto& [number, brk] : odd) {
+    QTextBlock block = document()->findBlockByNumber(number);
+    if (block.isValid()) block.setUserData(new BreakBefore(std::move(brk)));
   }
-  moveCursor(QTextCursor::Start);
 }
 
 QString OutputBox::exactText() const {
   QString out;
+  out.reserve(document()->characterCount() * 2);
   for (QTextBlock b = document()->firstBlock(); b.isValid(); b = b.next()) {
     if (b != document()->firstBlock()) {
       auto* data = static_cast<BreakBefore*>(b.userData());
