@@ -5,4 +5,4 @@ set -euo pipefail
 EXTRA_PACKAGES="xvfb xauth xdotool"
 source "$(dirname "${BASH_SOURCE[0]}")/../scripts/setup.sh"
 runs=${RUNS:-20}
-exec xvfb-run -a -s "-screen 0 1024x768x24" bash bench/under-x.sh "$runs"
+exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash bench/under-x.sh "$runs"

@@ -9,10 +9,14 @@ measure() {
   local program=$1 title=$2
   local t0 t1 pid hwm
   t0=$(date +%s%N)
-  "$program" >/dev/null 2>&1 &
+  "$program" >/dev/null 2>>"${BENCH_LOG:-/dev/null}" &
   pid=$!
   # xdotool's own --sync waits in half-second steps; poll finer than that.
-  until xdotool search --onlyvisible --name "$title" >/dev/null 2>&1; do sleep 0.002; done
+  local tries=0
+  until xdotool search --onlyvisible --name "$title" >/dev/null 2>&1; do
+    sleep 0.01
+    if ((++tries > 1000)); then echo "no window of $program appeared" >&2; kill $pid; return 1; fi
+  done
   t1=$(date +%s%N)
   sleep 0.3  # let the first paint finish before reading the peak
   hwm=$(awk '/VmHWM/ {print $2}' /proc/$pid/status)
