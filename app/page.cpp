@@ -44,9 +44,8 @@ bool Ctx::checked(const QString& name) const {
   return c && c->isChecked();
 }
 
-void Ctx::publishField(const QString& varBox, const QString& tail) {
-  const QString var = text(varBox);
-  out.publish(concat({u"{$", text_is_nonempty(var) ? QStringView(var) : u"v", tail}));
+QString loopField(const QString& var, QStringView before, QStringView after) {
+  return concat({before, text_is_nonempty(var) ? QStringView(var) : u"v", after});
 }
 
 // ---- row makers -------------------------------------------------------------
@@ -89,9 +88,12 @@ Handler stored(QString storageBox, QString text) {
   Q_UNUSED(storageBox);  // named for the reader: the box the text stands in
   return fixed(std::move(text));
 }
-Handler field(QString varBox, QString tail) {
-  return [varBox = std::move(varBox), tail = std::move(tail)](Ctx& c) { c.publishField(varBox, tail); };
+Handler wrapped(QString varBox, QString before, QString after) {
+  return [varBox = std::move(varBox), before = std::move(before), after = std::move(after)](Ctx& c) {
+    c.out.publish(loopField(c.text(varBox), before, after));
+  };
 }
+Handler field(QString varBox, QString tail) { return wrapped(std::move(varBox), "{$", std::move(tail)); }
 
 QString asset(const QString& path) {
   QFile f(path);

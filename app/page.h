@@ -22,8 +22,6 @@ class Ctx {
   int choice(const QString& name) const;      // drop-down list index
   bool checked(const QString& name) const;    // check box state
   QWidget* widget(const QString& name) const; // for warn() and the rare control a handler turns
-  // Publishes "{$" + loop variable + tail, "v" standing in for an empty variable box.
-  void publishField(const QString& varBox, const QString& tail);
 
  private:
   const QHash<QString, QWidget*>& controls_;
@@ -73,10 +71,15 @@ Row tabs(QString name, QRect place, std::vector<Row> pages, int initial = 0);
 Row tabPage(QString caption, std::vector<Row> children);
 Row picture(QString name, QRect place, QString resource);
 
+// A field tag inside a loop: before + the loop variable ("v" when the
+// variable is empty) + after.
+QString loopField(const QString& var, QStringView before, QStringView after);
+
 // What a radio button publishes.
 Handler fixed(QString text);                        // a constant text
 Handler stored(QString storageBox, QString text);   // a storage box's stored text
-Handler field(QString varBox, QString tail);        // "{$" + variable or "v" + tail
+Handler wrapped(QString varBox, QString before, QString after);  // loopField of varBox's text
+Handler field(QString varBox, QString tail);        // wrapped(varBox, "{$", tail)
 
 // The text of an embedded file, e.g. asset(":/assets/snippets/x.txt"), decoded
 // as UTF-8 with every byte (line breaks, tabs, trailing blanks) kept.

@@ -2,6 +2,7 @@
 // rules for empty fields.
 #include <QtTest>
 
+#include "app/page.h"
 #include "tags/list/listtags.h"
 
 using namespace zt::list;
@@ -53,9 +54,9 @@ class TestListTags : public QObject {
   }
 
   void fields() {
-    QCOMPARE(varField({}, "{fun typename($", "['tid'])}"), QStringLiteral("{fun typename($v['tid'])}"));
-    QCOMPARE(varField("m", "{fun typename($", "['tid'])}"), QStringLiteral("{fun typename($m['tid'])}"));
-    QCOMPARE(varField("m", "{$", "['n']}"), QStringLiteral("{$m['n']}"));
+    QCOMPARE(zt::loopField({}, u"{fun typename($", u"['tid'])}"), QStringLiteral("{fun typename($v['tid'])}"));
+    QCOMPARE(zt::loopField("m", u"{fun typename($", u"['tid'])}"), QStringLiteral("{fun typename($m['tid'])}"));
+    QCOMPARE(zt::loopField("m", u"{$", u"['n']}"), QStringLiteral("{$m['n']}"));
     QCOMPARE(customField({}, "price"), QStringLiteral("{$v['price']}"));
     QCOMPARE(customField("m", "price"), QStringLiteral("{$m['price']}"));
     QCOMPARE(customField(" ", "a b"), QStringLiteral("{$ ['a b']}"));

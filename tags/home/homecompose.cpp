@@ -1,5 +1,7 @@
 #include "tags/home/homecompose.h"
 
+#include "app/page.h"
+
 #include "app/textops.h"
 
 namespace zt::home {
@@ -20,7 +22,7 @@ QString pick(const QStringList& clauses, int choice) {
 QString loopVar(const QString& var) { return text_is_nonempty(var) ? var : QStringLiteral("v"); }
 
 QString fieldTag(const QString& var, QStringView tail) {
-  return concat({u"{$", loopVar(var), tail});
+  return loopField(var, u"{$", tail);
 }
 
 // ---- navigation ---------------------------------------------------------------

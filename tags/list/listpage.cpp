@@ -16,9 +16,7 @@ void copyAgain(Ctx& c) {
 
 // A field tag of the custom-channel loop: before + loop variable + after.
 Handler channelField(QString before, QString after) {
-  return [before = std::move(before), after = std::move(after)](Ctx& c) {
-    c.out.publish(varField(c.text("编辑框30"), before, after));
-  };
+  return wrapped("编辑框30", std::move(before), std::move(after));
 }
 
 void composeChannelList(Ctx& c) {

@@ -39,10 +39,6 @@ QString channelListTag(const ChannelListInputs& in) {
   return concat({u"{loop table=\"channel\" molds=\"", in.channel, u"\"", channelClauses(in), u"}"});
 }
 
-QString varField(const QString& var, const QString& before, const QString& after) {
-  return concat({before, orV(var), after});
-}
-
 QString customField(const QString& var, const QString& field) {
   return concat({u"{$", orV(var), u"['", field, u"']}"});
 }

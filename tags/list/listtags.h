@@ -25,8 +25,6 @@ QString channelClauses(const ChannelListInputs& in);
 // "{loop table=\"channel\" molds=\"<channel>\"" + clauses + "}".
 QString channelListTag(const ChannelListInputs& in);
 
-// before + var + after, with "v" standing in for an empty variable.
-QString varField(const QString& var, const QString& before, const QString& after);
 // "{$<var>['<field>']}".
 QString customField(const QString& var, const QString& field);
 // "{$<pageId>}".

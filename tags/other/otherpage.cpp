@@ -12,9 +12,7 @@ using namespace other;
 
 // A guestbook field tag that follows the loop variable of "调用标识".
 Handler guestbookField(QString before, QString after) {
-  return [before = std::move(before), after = std::move(after)](Ctx& c) {
-    c.out.publish(loopField(c.text("编辑框18"), before, after));
-  };
+  return wrapped("编辑框18", std::move(before), std::move(after));
 }
 
 void composeGuestbook(Ctx& c) {

@@ -48,10 +48,6 @@ QString adLoop(const AdInputs& in) {
   return concat({u"{loop table=\"ads\"", clauses, u"}"});
 }
 
-QString loopField(const QString& var, const QString& before, const QString& after) {
-  return concat({before, text_is_nonempty(var) ? QStringView(var) : u"v", after});
-}
-
 QString pagingCode(const QString& pageId) { return concat({u"{$", pageId, u"}"}); }
 
 QString thumbnail(const QString& path) {

@@ -31,8 +31,6 @@ struct AdInputs {
 // "{loop table=\"ads\"" + taid, limit, as, type + "}".
 QString adLoop(const AdInputs& in);
 
-// A field tag inside a loop: before + the loop variable ("v" when empty) + after.
-QString loopField(const QString& var, const QString& before, const QString& after);
 
 // "{$" + paging identifier + "}".
 QString pagingCode(const QString& pageId);
