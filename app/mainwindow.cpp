@@ -10,6 +10,7 @@
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QUrl>
 
 #include "app/clipboard.h"
@@ -128,10 +129,36 @@ void MainWindow::buildFrame() {
   tabs_->setObjectName(QStringLiteral("选择夹1"));
   tabs_->setGeometry(3, 68, 493, 499);
   controls_.insert(tabs_->objectName(), tabs_);
-  for (const PageSpec& spec : {homePage(), systemPage(), otherPage(), listPage(), contentPage(),
-                               effectsPage(), helpPage()})
-    buildTabPage(tabs_, tabPage(spec.caption, spec.rows), controls_, *out_);
+  for (PageSpec (*spec)() : {homePage, systemPage, otherPage, listPage, contentPage, effectsPage, helpPage}) {
+    PageSpec page = spec();
+    addTabPage(tabs_, page.caption);
+    pending_.push_back(std::move(page));
+  }
   tabs_->setCurrentIndex(0);
+  buildPage(0);
+  connect(tabs_, &QTabWidget::currentChanged, this, &MainWindow::buildPage);
+}
+
+void MainWindow::buildPage(int index) {
+  if (index < 0 || index >= int(pending_.size()) || !pending_[index]) return;
+  const PageSpec spec = std::move(*pending_[index]);
+  pending_[index].reset();
+  fillTabPage(tabs_->widget(index), spec.rows, controls_, *out_);
+}
+
+void MainWindow::buildAllPages() {
+  for (int i = 0; i < int(pending_.size()); ++i) buildPage(i);
+}
+
+bool MainWindow::event(QEvent* event) {
+  // The hidden pages are built right after the first frame is drawn, so
+  // the window shows at once and every control exists before the user can
+  // reach it.
+  if (event->type() == QEvent::UpdateRequest && !idleBuildQueued_) {
+    idleBuildQueued_ = true;
+    QTimer::singleShot(0, this, &MainWindow::buildAllPages);
+  }
+  return QMainWindow::event(event);
 }
 
 void MainWindow::buildMenus() {

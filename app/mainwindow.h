@@ -2,6 +2,10 @@
 #include <QHash>
 #include <QMainWindow>
 #include <memory>
+#include <optional>
+#include <vector>
+
+#include "app/page.h"
 
 class QLabel;
 class QTabWidget;
@@ -21,6 +25,9 @@ class MainWindow : public QMainWindow {
   ~MainWindow() override;
 
   Output& output() { return *out_; }
+  // Builds the controls of the pages not built yet. Page 0 is built with the
+  // window; the others when first shown or once the window has painted.
+  void buildAllPages();
   QWidget* control(const QString& name) const { return controls_.value(name); }
 
   static const QString kChatAddress;
@@ -28,6 +35,8 @@ class MainWindow : public QMainWindow {
  private:
   void buildFrame();
   void buildMenus();
+  void buildPage(int index);
+  bool event(QEvent* event) override;
 
   std::unique_ptr<Clipboard> ownClipboard_;
   Clipboard* clipboard_;
@@ -36,6 +45,11 @@ class MainWindow : public QMainWindow {
   QTabWidget* tabs_ = nullptr;
   std::unique_ptr<Output> out_;
   QHash<QString, QWidget*> controls_;
+  // Tables of the pages still to build, by tab index. A handler reads only
+  // controls of its own page (and the frame), which is built by the time
+  // the user can click it.
+  std::vector<std::optional<PageSpec>> pending_;
+  bool idleBuildQueued_ = false;
 };
 
 // Application-wide settings shared by the program, the tests and the

@@ -121,16 +121,16 @@ class PlacedPage final : public QWidget {
  public:
   PlacedPage(QTabWidget* tabs) : tabs_(tabs) {}
   void place(QWidget* w, QRect r) { placed_.push_back({w, r}); }
+  void relayout() {
+    const int dy = mapTo(tabs_, QPoint(0, 0)).y();
+    for (auto& [w, r] : placed_) w->setGeometry(r.translated(0, -dy));
+  }
 
  protected:
   void resizeEvent(QResizeEvent*) override { relayout(); }
   void showEvent(QShowEvent*) override { relayout(); }
 
  private:
-  void relayout() {
-    const int dy = mapTo(tabs_, QPoint(0, 0)).y();
-    for (auto& [w, r] : placed_) w->setGeometry(r.translated(0, -dy));
-  }
   QTabWidget* tabs_;
   std::vector<std::pair<QWidget*, QRect>> placed_;
 };
@@ -232,6 +232,7 @@ QWidget* makeWidget(QWidget* parent, const Row& row, QHash<QString, QWidget*>& c
     controls.insert(row.name, w);
   }
   if (row.flags & kHidden) w->hide();
+  else if (parent->isVisible()) w->show();  // built into a page already on screen
   return w;
 }
 
@@ -253,12 +254,23 @@ void buildRows(QWidget* parent, const std::vector<Row>& rows, QHash<QString, QWi
   }
 }
 
-QWidget* buildTabPage(QTabWidget* tabs, const Row& pageRow, QHash<QString, QWidget*>& controls,
-                      Output& out) {
+QWidget* addTabPage(QTabWidget* tabs, const QString& caption) {
   auto* page = new PlacedPage(tabs);
   page->setObjectName(tabs->objectName() + u'_' + QString::number(tabs->count()));
-  buildRows(page, pageRow.children, controls, out);
-  tabs->addTab(page, pageRow.caption);
+  tabs->addTab(page, caption);
+  return page;
+}
+
+void fillTabPage(QWidget* page, const std::vector<Row>& rows, QHash<QString, QWidget*>& controls,
+                 Output& out) {
+  buildRows(page, rows, controls, out);
+  static_cast<PlacedPage*>(page)->relayout();
+}
+
+QWidget* buildTabPage(QTabWidget* tabs, const Row& pageRow, QHash<QString, QWidget*>& controls,
+                      Output& out) {
+  QWidget* page = addTabPage(tabs, pageRow.caption);
+  fillTabPage(page, pageRow.children, controls, out);
   return page;
 }
 

@@ -98,5 +98,10 @@ void buildRows(QWidget* parent, const std::vector<Row>& rows, QHash<QString, QWi
 // top-left corner, tab strip included, as the window description gives them.
 QWidget* buildTabPage(QTabWidget* tabs, const Row& pageRow, QHash<QString, QWidget*>& controls,
                       Output& out);
+// The same in two steps: an empty page now, its controls later (also while
+// the page is on screen).
+QWidget* addTabPage(QTabWidget* tabs, const QString& caption);
+void fillTabPage(QWidget* page, const std::vector<Row>& rows, QHash<QString, QWidget*>& controls,
+                 Output& out);
 
 }  // namespace zt

@@ -58,6 +58,7 @@ int main(int argc, char** argv) {
   zt::setupApplication();
   zt::MainWindow window;
   window.show();
+  window.buildAllPages();
   QApplication::processEvents();
   BoxCloser closer;
   app.installEventFilter(&closer);

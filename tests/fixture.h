@@ -48,6 +48,7 @@ struct Window {
   Window() {
     QGuiApplication::clipboard()->setText(QStringLiteral("<before>"));
     w.show();
+    w.buildAllPages();
     QApplication::setActiveWindow(&w);
   }
 

@@ -219,6 +219,33 @@ class TestOutput : public QObject {
     QTRY_VERIFY(!t.w.isVisible());
   }
 
+  // Pages other than the first are built once the window has drawn its
+  // first frame, or at once when the user turns to them.
+  void hiddenPagesAreBuiltAfterTheFirstFrame() {
+    FakeClipboard clip;
+    zt::MainWindow w(&clip);
+    QVERIFY(w.findChild<QWidget*>("单选框35"));  // page 0 is there from the start
+    w.show();
+    QTRY_VERIFY(w.findChild<QWidget*>("单选框22"));
+    QVERIFY(w.findChild<QWidget*>("按钮4"));
+  }
+
+  void turningToAnUnbuiltPageBuildsIt() {
+    FakeClipboard clip;
+    zt::MainWindow w(&clip);
+    w.show();
+    QVERIFY(!w.findChild<QWidget*>("单选框22"));
+    auto* tabs = w.findChild<QTabWidget*>("选择夹1");
+    tabs->setCurrentIndex(1);
+    auto* radio = w.findChild<QAbstractButton*>("单选框22");
+    QVERIFY(radio);
+    QVERIFY(radio->isVisible());
+    QCOMPARE(w.findChild<QWidget*>("分组框5")->mapTo(tabs, QPoint()).y(), 278);
+    QVERIFY(!w.findChild<QWidget*>("按钮4"));  // other pages wait for their turn
+    QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(6, radio->height() / 2));
+    QCOMPARE(w.output().boxText(), QStringLiteral("{$positions}"));
+  }
+
   void enterPressesNoButton() {
     Window t;
     auto* copy = t.find<QAbstractButton>("按钮1");
