@@ -129,8 +129,8 @@ void MainWindow::buildFrame() {
   tabs_->setObjectName(QStringLiteral("选择夹1"));
   tabs_->setGeometry(3, 68, 493, 499);
   controls_.insert(tabs_->objectName(), tabs_);
-  for (PageSpec (*spec)() : {homePage, systemPage, otherPage, listPage, contentPage, effectsPage, helpPage}) {
-    PageSpec page = spec();
+  for (PageSpec (*table)() : {homePage, systemPage, otherPage, listPage, contentPage, effectsPage, helpPage}) {
+    PageSpec page = table();
     addTabPage(tabs_, page.caption);
     pending_.push_back(std::move(page));
   }
@@ -141,9 +141,9 @@ void MainWindow::buildFrame() {
 
 void MainWindow::buildPage(int index) {
   if (index < 0 || index >= int(pending_.size()) || !pending_[index]) return;
-  const PageSpec spec = std::move(*pending_[index]);
+  const PageSpec page = std::move(*pending_[index]);
   pending_[index].reset();
-  fillTabPage(tabs_->widget(index), spec.rows, controls_, *out_);
+  fillTabPage(tabs_->widget(index), page.rows, controls_, *out_);
 }
 
 void MainWindow::buildAllPages() {

@@ -95,6 +95,17 @@ struct Window {
   void publish(const QString& text) { w.output().publish(text); }
 };
 
+// Stands in for the browser and the file manager: give it to
+// QDesktopServices::setUrlHandler and it keeps the addresses it was asked
+// to open.
+class UrlCatcher : public QObject {
+  Q_OBJECT
+ public:
+  QList<QUrl> urls;
+ public slots:
+  void open(const QUrl& url) { urls << url; }
+};
+
 // Runs action, which is expected to open a modal message box; records the
 // box's title, text and icon and closes it with OK.
 struct SeenMessage {

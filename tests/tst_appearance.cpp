@@ -6,14 +6,6 @@
 #include "appearance/windows.h"
 #include "fixture.h"
 
-class UrlCatcher : public QObject {
-  Q_OBJECT
- public:
-  QList<QUrl> urls;
- public slots:
-  void open(const QUrl& url) { urls << url; }
-};
-
 // Runs action, which opens a modal window; hands that window to inspect,
 // then presses Esc in it.
 static bool withModal(const std::function<void()>& action, const std::function<void(QDialog*)>& inspect) {

@@ -6,14 +6,6 @@
 #include "app/textops.h"
 #include "fixture.h"
 
-class UrlCatcher : public QObject {
-  Q_OBJECT
- public:
-  QList<QUrl> urls;
- public slots:
-  void open(const QUrl& url) { urls << url; }
-};
-
 class TestOutput : public QObject {
   Q_OBJECT
  private slots:

@@ -61,6 +61,18 @@ void put32(QByteArray& out, quint32 v) {
 constexpr quint16 kTime = 0;
 constexpr quint16 kDate = ((2020 - 1980) << 9) | (1 << 5) | 1;
 
+// The fields that a local header and its central-directory record share,
+// from the compression method to the name's length.
+void putSharedFields(QByteArray& out, const Entry& e) {
+  put16(out, e.method);
+  put16(out, kTime);
+  put16(out, kDate);
+  put32(out, e.crc);
+  put32(out, e.packedSize);
+  put32(out, e.size);
+  put16(out, quint16(e.name.size()));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -100,13 +112,7 @@ int main(int argc, char** argv) {
     put32(out, 0x04034b50);
     put16(out, 20);  // version needed: 2.0
     put16(out, 0);   // flags
-    put16(out, e.method);
-    put16(out, kTime);
-    put16(out, kDate);
-    put32(out, e.crc);
-    put32(out, e.packedSize);
-    put32(out, e.size);
-    put16(out, quint16(e.name.size()));
+    putSharedFields(out, e);
     put16(out, 0);
     out += e.name;
     out += data;
@@ -118,13 +124,7 @@ int main(int argc, char** argv) {
     put16(out, (3 << 8) | 20);  // made by: Unix, 2.0
     put16(out, 20);
     put16(out, 0);
-    put16(out, e.method);
-    put16(out, kTime);
-    put16(out, kDate);
-    put32(out, e.crc);
-    put32(out, e.packedSize);
-    put32(out, e.size);
-    put16(out, quint16(e.name.size()));
+    putSharedFields(out, e);
     put16(out, 0);  // extra
     put16(out, 0);  // comment
     put16(out, 0);  // disk
