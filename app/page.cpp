@@ -44,8 +44,10 @@ bool Ctx::checked(const QString& name) const {
   return c && c->isChecked();
 }
 
+QStringView loopVariable(const QString& var) { return text_is_nonempty(var) ? QStringView(var) : u"v"; }
+
 QString loopField(const QString& var, QStringView before, QStringView after) {
-  return concat({before, text_is_nonempty(var) ? QStringView(var) : u"v", after});
+  return concat({before, loopVariable(var), after});
 }
 
 // ---- row makers -------------------------------------------------------------

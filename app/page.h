@@ -71,8 +71,10 @@ Row tabs(QString name, QRect place, std::vector<Row> pages, int initial = 0);
 Row tabPage(QString caption, std::vector<Row> children);
 Row picture(QString name, QRect place, QString resource);
 
-// A field tag inside a loop: before + the loop variable ("v" when the
-// variable is empty) + after.
+// The name field tags use for the loop's record: the variable box's text,
+// or "v" when it is empty.
+QStringView loopVariable(const QString& var);
+// A field tag inside a loop: before + loopVariable(var) + after.
 QString loopField(const QString& var, QStringView before, QStringView after);
 
 // What a radio button publishes.

@@ -19,7 +19,6 @@ QString pick(const QStringList& clauses, int choice) {
 
 }  // namespace
 
-QString loopVar(const QString& var) { return text_is_nonempty(var) ? var : QStringLiteral("v"); }
 
 QString fieldTag(const QString& var, QStringView tail) {
   return loopField(var, u"{$", tail);
@@ -75,15 +74,15 @@ QString contentLoop(const ContentLoop& in) {
 // ---- record fields ----------------------------------------------------------------
 
 QString typeName(const QString& var) {
-  return concat({u"{fun typename($", loopVar(var), u"['tid'])}"});
+  return concat({u"{fun typename($", loopVariable(var), u"['tid'])}"});
 }
 
 QString trimmedTitle(const QString& var, const QString& length) {
-  return concat({u"{fun newstr($", loopVar(var), u"['title'],", length, u")}"});
+  return concat({u"{fun newstr($", loopVariable(var), u"['title'],", length, u")}"});
 }
 
 QString trimmedSummary(const QString& var, const QString& length) {
-  return concat({u"{fun newstr($", loopVar(var), u"['description'],", length, u")}"});
+  return concat({u"{fun newstr($", loopVariable(var), u"['description'],", length, u")}"});
 }
 
 namespace {
@@ -115,7 +114,7 @@ const QStringList kDateStyles = [] {
 QString dateTag(int style, const QString& var) {
   // The list always has a choice; anything else falls back to the first style.
   const DateStyle& s = kStyles[style >= 0 && style < kStyleCount ? style : 0];
-  return concat({u"{fun date('", s.format, u"',$", loopVar(var), u"['addtime'])}"});
+  return concat({u"{fun date('", s.format, u"',$", loopVariable(var), u"['addtime'])}"});
 }
 
 QString pagingVar(const QString& identifier) { return concat({u"{$", identifier, u"}"}); }

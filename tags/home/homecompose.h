@@ -7,8 +7,6 @@
 
 namespace zt::home {
 
-// The record variable of a loop: the typed name, or "v" when none is typed.
-QString loopVar(const QString& var);
 // "{$" + variable + tail, e.g. tail "['title']}".
 QString fieldTag(const QString& var, QStringView tail);
 

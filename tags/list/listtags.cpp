@@ -1,5 +1,7 @@
 #include "tags/list/listtags.h"
 
+#include "app/page.h"
+
 #include "app/textops.h"
 
 namespace zt::list {
@@ -21,8 +23,6 @@ QStringView orderClause(int order) {
   }
 }
 
-QStringView orV(const QString& var) { return text_is_nonempty(var) ? QStringView(var) : u"v"; }
-
 }  // namespace
 
 QString channelClauses(const ChannelListInputs& in) {
@@ -40,7 +40,7 @@ QString channelListTag(const ChannelListInputs& in) {
 }
 
 QString customField(const QString& var, const QString& field) {
-  return concat({u"{$", orV(var), u"['", field, u"']}"});
+  return concat({u"{$", loopVariable(var), u"['", field, u"']}"});
 }
 
 QString pagingCode(const QString& pageId) { return concat({u"{$", pageId, u"}"}); }
@@ -50,7 +50,7 @@ QString queryTag(const QString& id, const QString& var) {
   // sql attribute opens, and the condition's quote closes it.
   const QString condition = text_is_nonempty(id) ? concat({u" tid=", id, u"\""}) : QString();
   return concat({u"{sql sql=\"select * from ws_classtype  where ", condition, clause(u"as", var),
-                 u"}\r\n", u"{$", orV(var), u"['body']} ", u"\r\n{/sql}"});
+                 u"}\r\n", u"{$", loopVariable(var), u"['body']} ", u"\r\n{/sql}"});
 }
 
 }  // namespace zt::list
